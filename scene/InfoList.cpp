@@ -30,9 +30,10 @@ InfoList::InfoList(const SceneRecord& record, QWidget* parent) : QListWidget(par
     setFocusPolicy(Qt::TabFocus);
     setTextElideMode(Qt::ElideNone);
 
-    // The font by pixel size, so that the rows keep their height on any screen.
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
+    // The font by pixel size, so that the rows keep their height on any screen; condensed and
+    // at 10 pixels, so that the longest lines of 37 characters fit the narrowest list.
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(10);
     setFont(font);
 
     // The colours explicitly, so that the widget style does not decide them.
