@@ -109,8 +109,40 @@ constexpr ClickRow kClickTable[] = {
 };
 // clang-format on
 
+// A row's kind must say what its steps do: a reveal click starts by hiding everything, a
+// name-only click clears the list; exactly the rows with a name write it.
+consteval bool kindsAgreeWithSteps() {
+    for (const ClickRow& row : kClickTable) {
+        const auto ops = row.steps.operations();
+        bool writesName = false;
+        for (const ClickOperation& op : ops)
+            writesName = writesName || op.kind == ClickOperation::AddName;
+        const bool reveal = ops[0].kind == ClickOperation::CallPicloesch &&
+                            ops[1].kind == ClickOperation::CallLineloesch;
+        const bool nameOnly = ops.size() == 3 && ops[0].kind == ClickOperation::ClearList;
+        switch (row.kind) {
+        case ClickKind::RevealWithName:
+            if (!reveal || !writesName || row.name.empty())
+                return false;
+            break;
+        case ClickKind::RevealWithoutName:
+            if (!reveal || writesName || !row.name.empty())
+                return false;
+            break;
+        case ClickKind::NameOnly:
+            if (!nameOnly || row.name.empty())
+                return false;
+            break;
+        }
+    }
+    return true;
+}
+static_assert(kindsAgreeWithSteps());
+
 } // namespace
 
-std::span<const ClickRow> clickTable() { return kClickTable; }
+std::span<const ClickRow> clickTable() {
+    return kClickTable;
+}
 
 } // namespace fg::gallery

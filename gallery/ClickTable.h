@@ -85,7 +85,8 @@ consteval void ClickSteps::parse(std::string_view text) {
         } else if (step == "clear") {
             add(ClickOperation::ClearList);
         } else if (step.starts_with("P ") || step.starts_with("L ")) {
-            const auto kind = step[0] == 'P' ? ClickOperation::ShowPicture : ClickOperation::ShowLine;
+            const auto kind =
+                step[0] == 'P' ? ClickOperation::ShowPicture : ClickOperation::ShowLine;
             int number = 0;
             bool inNumber = false;
             for (const char c : step.substr(2)) {

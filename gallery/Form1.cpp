@@ -15,7 +15,8 @@ struct NumberRange {
 // What picloesch and lineloesch hide, in their order. Line107 and Line108 are in neither:
 // the navigation never touches them, so they stay visible for the whole run.
 constexpr std::array<NumberRange, 1> kPicloeschPortraits = {{{1, 57}}};
-constexpr std::array<NumberRange, 5> kLineloeschLines = {{{1, 60}, {62, 65}, {61, 61}, {66, 106}, {109, 117}}};
+constexpr std::array<NumberRange, 5> kLineloeschLines = {
+    {{1, 60}, {62, 65}, {61, 61}, {66, 106}, {109, 117}}};
 
 // The portraits whose double-click opens a family-tree window, and the window.
 struct TreeOpener {
@@ -32,7 +33,9 @@ constexpr std::array<TreeOpener, 5> kTreeOpeners = {{
 
 const QString kList = QStringLiteral("List1");
 
-QString numbered(const char* prefix, int number) { return QLatin1String(prefix) + QString::number(number); }
+QString numbered(const char* prefix, int number) {
+    return QLatin1String(prefix) + QString::number(number);
+}
 
 template <std::size_t N>
 void hideAll(Frame& frame, const char* prefix, const std::array<NumberRange, N>& ranges) {
@@ -60,13 +63,27 @@ Status runClickRow(FormInstance& form, const ClickRow& row) {
     return runInFrame(form, [&row](Frame& frame) {
         for (const ClickOperation& op : row.steps.operations()) {
             switch (op.kind) {
-            case ClickOperation::CallPicloesch: frame.call(picloesch, QStringLiteral("picloesch")); break;
-            case ClickOperation::CallLineloesch: frame.call(lineloesch, QStringLiteral("lineloesch")); break;
-            case ClickOperation::ShowList: frame.setVisible(kList, true); break;
-            case ClickOperation::AddName: frame.addItem(kList, text(row.name)); break;
-            case ClickOperation::ClearList: frame.clear(kList); break;
-            case ClickOperation::ShowPicture: frame.setVisible(numbered("Picture", op.number), true); break;
-            case ClickOperation::ShowLine: frame.setVisible(numbered("Line", op.number), true); break;
+            case ClickOperation::CallPicloesch:
+                frame.call(picloesch, QStringLiteral("picloesch"));
+                break;
+            case ClickOperation::CallLineloesch:
+                frame.call(lineloesch, QStringLiteral("lineloesch"));
+                break;
+            case ClickOperation::ShowList:
+                frame.setVisible(kList, true);
+                break;
+            case ClickOperation::AddName:
+                frame.addItem(kList, text(row.name));
+                break;
+            case ClickOperation::ClearList:
+                frame.clear(kList);
+                break;
+            case ClickOperation::ShowPicture:
+                frame.setVisible(numbered("Picture", op.number), true);
+                break;
+            case ClickOperation::ShowLine:
+                frame.setVisible(numbered("Line", op.number), true);
+                break;
             }
         }
     });

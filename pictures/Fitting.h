@@ -8,11 +8,14 @@
 namespace fg::pictures {
 
 // A flat box has a 1-pixel border, a 3D box a 2-pixel sunken edge.
-constexpr int borderWidth(bool threeD) { return threeD ? 2 : 1; }
+constexpr int borderWidth(bool threeD) {
+    return threeD ? 2 : 1;
+}
 
 inline QRect clientArea(QSize outer, bool threeD) {
     const int border = borderWidth(threeD);
-    return QRect(border, border, qMax(0, outer.width() - 2 * border), qMax(0, outer.height() - 2 * border));
+    return QRect(border, border, qMax(0, outer.width() - 2 * border),
+                 qMax(0, outer.height() - 2 * border));
 }
 
 // The part of a picture of `picture` pixels that shows in `client`, in the client's

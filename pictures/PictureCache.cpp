@@ -14,7 +14,9 @@ QImage decodeFile(QByteArrayView file) {
     const auto format = formatOf(file);
     if (!format)
         throw PictureError("the image file is neither JPEG, GIF nor an icon");
-    const char* name = *format == ImageFormat::Jpeg ? "jpeg" : *format == ImageFormat::Gif ? "gif" : "ico";
+    const char* name = *format == ImageFormat::Jpeg  ? "jpeg"
+                       : *format == ImageFormat::Gif ? "gif"
+                                                     : "ico";
     QByteArray bytes = file.toByteArray();
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -23,7 +25,8 @@ QImage decodeFile(QByteArrayView file) {
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull())
-        throw PictureError("the " + std::string(name) + " file fails to decode: " + reader.errorString().toStdString());
+        throw PictureError("the " + std::string(name) +
+                           " file fails to decode: " + reader.errorString().toStdString());
     // Photographs are opaque and drawn often: keep them in the screen's own format.
     if (*format != ImageFormat::Icon)
         image = std::move(image).convertToFormat(QImage::Format_RGB32);
@@ -54,7 +57,8 @@ QIcon PictureCache::icon(QByteArrayView record) {
     icon.addPixmap(QPixmap::fromImage(*image));
     // The icons are drawn for 32 x 32 pixels: other sizes scale by whole pixels, not smoothly.
     for (const int size : {16, 24, 48, 64, 96, 128})
-        icon.addPixmap(QPixmap::fromImage(image->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        icon.addPixmap(QPixmap::fromImage(
+            image->scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     return icon;
 }
 

@@ -29,10 +29,11 @@ QByteArrayView imageFileOf(QByteArrayView record) {
     if (QByteArrayView(record.data() + 4, 4) != QByteArrayView(kSignature, 4))
         throw PictureError("the picture record has a wrong signature");
     if (quint64(n) != quint64(m) + 8)
-        throw PictureError("the picture record's length " + std::to_string(n) + " is not m + 8 for m = " +
-                           std::to_string(m));
+        throw PictureError("the picture record's length " + std::to_string(n) +
+                           " is not m + 8 for m = " + std::to_string(m));
     if (quint64(m) > quint64(record.size() - kHeaderSize))
-        throw PictureError("the image file of " + std::to_string(m) + " bytes runs past the end of the record");
+        throw PictureError("the image file of " + std::to_string(m) +
+                           " bytes runs past the end of the record");
     return QByteArrayView(record.data() + kHeaderSize, qsizetype(m));
 }
 

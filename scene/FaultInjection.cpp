@@ -12,13 +12,17 @@ Armed armed;
 
 } // namespace
 
-void FaultInjection::failNth(int n) { armed = Armed{n, {}, {}}; }
+void FaultInjection::failNth(int n) {
+    armed = Armed{n, {}, {}};
+}
 
 void FaultInjection::failFirst(const QString& control, const QString& operation) {
     armed = Armed{0, control, operation};
 }
 
-void FaultInjection::reset() { armed = Armed{}; }
+void FaultInjection::reset() {
+    armed = Armed{};
+}
 
 bool FaultInjection::shouldFail(const QString& control, const QString& operation) {
     if (armed.countdown > 0) {

@@ -16,7 +16,8 @@
 
 namespace fg {
 
-FormWindow::FormWindow(FormInstance& instance, Scene scene) : instance_(instance), scene_(std::move(scene)) {
+FormWindow::FormWindow(FormInstance& instance, Scene scene)
+    : instance_(instance), scene_(std::move(scene)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     applyFrame();
@@ -35,14 +36,16 @@ void FormWindow::applyFrame() {
         try {
             setWindowIcon(pictures::PictureCache::instance().icon(w.icon));
         } catch (const pictures::PictureError& error) {
-            instance_.runtime().report({w.name, QStringLiteral("Icon"), QString::fromStdString(error.what())});
+            instance_.runtime().report(
+                {w.name, QStringLiteral("Icon"), QString::fromStdString(error.what())});
         }
     }
     if (!w.picture.isEmpty()) {
         try {
             background_ = pictures::PictureCache::instance().decode(w.picture);
         } catch (const pictures::PictureError& error) {
-            instance_.runtime().report({w.name, QStringLiteral("Picture"), QString::fromStdString(error.what())});
+            instance_.runtime().report(
+                {w.name, QStringLiteral("Picture"), QString::fromStdString(error.what())});
         }
     }
 }
@@ -62,7 +65,8 @@ void FormWindow::build() {
         QWidget* parent = this;
         QPoint origin;
         if (record.container != 0) {
-            auto* holder = static_cast<PortraitBox*>(controls_[std::size_t(record.container - 1)].widget);
+            auto* holder =
+                static_cast<PortraitBox*>(controls_[std::size_t(record.container - 1)].widget);
             parent = holder;
             origin = holder->clientArea().topLeft();
         }
@@ -74,7 +78,8 @@ void FormWindow::build() {
                     picture = pictures::PictureCache::instance().decode(record.picture);
                 } catch (const pictures::PictureError& error) {
                     instance_.runtime().report({scene_.window.name + QLatin1Char('.') + record.name,
-                                                QStringLiteral("Picture"), QString::fromStdString(error.what())});
+                                                QStringLiteral("Picture"),
+                                                QString::fromStdString(error.what())});
                 }
             }
             widget = new PortraitBox(*this, record, std::move(picture), parent);
@@ -115,7 +120,8 @@ bool FormWindow::isControlVisible(const QString& name) const {
     if (!r)
         return false;
     const LoadedControl& loaded = controls_[std::size_t(r->index - 1)];
-    return loaded.widget ? loaded.widget->isVisibleTo(this) && !loaded.widget->isHidden() : loaded.visible;
+    return loaded.widget ? loaded.widget->isVisibleTo(this) && !loaded.widget->isHidden()
+                         : loaded.visible;
 }
 
 InfoList* FormWindow::infoList(const SceneRecord& record) const {
@@ -132,7 +138,8 @@ void FormWindow::paintLines(QPainter& painter, int container) const {
         const SceneRecord& r = *loaded.record;
         if (r.kind != ControlKind::Line || r.container != container || !loaded.visible)
             continue;
-        drawConnectorLine(painter, QPoint(toPixels(r.x1), toPixels(r.y1)), QPoint(toPixels(r.x2), toPixels(r.y2)),
+        drawConnectorLine(painter, QPoint(toPixels(r.x1), toPixels(r.y1)),
+                          QPoint(toPixels(r.x2), toPixels(r.y2)),
                           toQColor(r.borderColor, palette()));
     }
 }
@@ -179,7 +186,9 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
         instance_.raise(QStringLiteral("Form"), Event::MouseMove);
 }
 
-void FormWindow::portraitEvent(const SceneRecord& record, Event event) { instance_.raise(record.name, event); }
+void FormWindow::portraitEvent(const SceneRecord& record, Event event) {
+    instance_.raise(record.name, event);
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // A window that a modal window blocks cannot be closed.

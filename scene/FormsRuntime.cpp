@@ -30,13 +30,19 @@ bool haveDisplay() {
 
 // ---- counted references ----------------------------------------------------------------
 
-CountedReference::CountedReference() { ++outstandingReferences; }
-CountedReference::CountedReference(CountedReference&& other) noexcept { other.held_ = false; }
+CountedReference::CountedReference() {
+    ++outstandingReferences;
+}
+CountedReference::CountedReference(CountedReference&& other) noexcept {
+    other.held_ = false;
+}
 CountedReference::~CountedReference() {
     if (held_)
         --outstandingReferences;
 }
-int CountedReference::outstanding() { return outstandingReferences; }
+int CountedReference::outstanding() {
+    return outstandingReferences;
+}
 
 // ---- window classes --------------------------------------------------------------------
 
@@ -50,7 +56,8 @@ const EventBinding* FormClass::find(QStringView control, Event event) const {
 // ---- control operations ----------------------------------------------------------------
 
 Status ControlRef::refused(const QString& operation) const {
-    return Status::failed({interfaceName(), operation, QStringLiteral("%1 kennt diese Operation nicht").arg(name())});
+    return Status::failed(
+        {interfaceName(), operation, QStringLiteral("%1 kennt diese Operation nicht").arg(name())});
 }
 
 Status ControlRef::setVisible(bool visible) {
@@ -94,7 +101,9 @@ void FormInstance::load() {
     raise(QStringLiteral("Form"), Event::Load);
 }
 
-void FormInstance::unload() { window_.reset(); }
+void FormInstance::unload() {
+    window_.reset();
+}
 
 Status FormInstance::show(int modal) {
     const QString operation = QStringLiteral("Show");
@@ -112,7 +121,8 @@ Status FormInstance::show(int modal) {
         return Status::ok();
     }
     if (modalLoop_)
-        return Status::failed({class_.name, operation, QStringLiteral("das Fenster ist schon geöffnet")});
+        return Status::failed(
+            {class_.name, operation, QStringLiteral("das Fenster ist schon geöffnet")});
     window_->setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     modalLoop_ = &loop;
@@ -161,10 +171,11 @@ FormsRuntime::~FormsRuntime() = default;
 
 void FormsRuntime::start(int argc, char** argv, ProjectDescription project) {
     if (!haveDisplay()) {
-        std::fputs("Familiengalerie braucht eine grafische Desktop-Sitzung: es ist keine Anzeige "
-                   "(DISPLAY) eingerichtet.\n"
-                   "Familiengalerie needs a graphical desktop session: no display (DISPLAY) is set.\n",
-                   stderr);
+        std::fputs(
+            "Familiengalerie braucht eine grafische Desktop-Sitzung: es ist keine Anzeige "
+            "(DISPLAY) eingerichtet.\n"
+            "Familiengalerie needs a graphical desktop session: no display (DISPLAY) is set.\n",
+            stderr);
         std::exit(EXIT_FAILURE);
     }
     QApplication application(argc, argv);
@@ -189,7 +200,8 @@ FormInstance& FormsRuntime::openStartupWindow() {
     return *startup_;
 }
 
-void FormsRuntime::createInstance(const FormClass& windowClass, std::unique_ptr<FormInstance>& reference) {
+void FormsRuntime::createInstance(const FormClass& windowClass,
+                                  std::unique_ptr<FormInstance>& reference) {
     reference = std::make_unique<FormInstance>(*this, windowClass);
 }
 
@@ -204,10 +216,13 @@ std::unique_ptr<FormInstance>& FormsRuntime::programReference(QStringView name) 
     for (auto& [referenceName, instance] : references_)
         if (referenceName == name)
             return instance;
-    throw RuntimeError({name.toString(), QStringLiteral("Referenz"), QStringLiteral("keine solche Referenz")});
+    throw RuntimeError(
+        {name.toString(), QStringLiteral("Referenz"), QStringLiteral("keine solche Referenz")});
 }
 
-void FormsRuntime::setErrorReporter(std::function<void(const Failure&)> reporter) { reporter_ = std::move(reporter); }
+void FormsRuntime::setErrorReporter(std::function<void(const Failure&)> reporter) {
+    reporter_ = std::move(reporter);
+}
 
 void FormsRuntime::report(const Failure& failure) {
     if (reporter_) {

@@ -81,13 +81,14 @@ private:
 
 class ControlRef {
 public:
-    ControlRef(FormWindow& window, const SceneRecord& record) : window_(&window), record_(&record) {}
+    ControlRef(FormWindow& window, const SceneRecord& record)
+        : window_(&window), record_(&record) {}
 
     QString interfaceName() const { return fg::interfaceName(record_->kind); }
     const QString& name() const { return record_->name; }
 
-    Status setVisible(bool visible); // Visible write: true shows, false hides
-    Status clear();                  // Clear on a ListBox
+    Status setVisible(bool visible);     // Visible write: true shows, false hides
+    Status clear();                      // Clear on a ListBox
     Status addItem(const QString& text); // AddItem on a ListBox, as the new last line
 
 private:

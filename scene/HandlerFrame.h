@@ -33,8 +33,7 @@ private:
 };
 
 // Runs `body(Frame&)` in the common frame and returns its status.
-template <typename Body>
-Status runInFrame(FormInstance& form, Body&& body) {
+template <typename Body> Status runInFrame(FormInstance& form, Body&& body) {
     try {
         Frame frame(form);
         body(frame);
@@ -45,6 +44,8 @@ Status runInFrame(FormInstance& form, Body&& body) {
 }
 
 // A text of the program's own (UTF-8) as the runtime takes it.
-inline QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+inline QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 } // namespace fg

@@ -43,9 +43,9 @@ InfoList::InfoList(const SceneRecord& record, QWidget* parent) : QListWidget(par
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, back);
         palette.setColor(group, QPalette::Text, fore);
-        palette.setColor(group, QPalette::Light, toQColor(0x80000014, palette));    // button highlight
-        palette.setColor(group, QPalette::Dark, toQColor(0x80000010, palette));     // button shadow
-        palette.setColor(group, QPalette::Shadow, toQColor(0x80000015, palette));   // 3D dark shadow
+        palette.setColor(group, QPalette::Light, toQColor(0x80000014, palette)); // button highlight
+        palette.setColor(group, QPalette::Dark, toQColor(0x80000010, palette));  // button shadow
+        palette.setColor(group, QPalette::Shadow, toQColor(0x80000015, palette)); // 3D dark shadow
         palette.setColor(group, QPalette::Midlight, toQColor(0x80000016, palette)); // 3D light
     }
     setPalette(palette);

@@ -11,8 +11,8 @@
 
 namespace fg {
 
-PortraitBox::PortraitBox(FormWindow& window, const SceneRecord& record, pictures::SharedImage picture,
-                         QWidget* parent)
+PortraitBox::PortraitBox(FormWindow& window, const SceneRecord& record,
+                         pictures::SharedImage picture, QWidget* parent)
     : QWidget(parent), window_(window), record_(record), picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -20,7 +20,9 @@ PortraitBox::PortraitBox(FormWindow& window, const SceneRecord& record, pictures
     resize(toPixels(record.width), toPixels(record.height));
 }
 
-QRect PortraitBox::clientArea() const { return pictures::clientArea(size(), record_.threeD); }
+QRect PortraitBox::clientArea() const {
+    return pictures::clientArea(size(), record_.threeD);
+}
 
 void PortraitBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);

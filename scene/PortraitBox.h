@@ -16,7 +16,8 @@ class PortraitBox : public QWidget {
     Q_OBJECT
 
 public:
-    PortraitBox(FormWindow& window, const SceneRecord& record, pictures::SharedImage picture, QWidget* parent);
+    PortraitBox(FormWindow& window, const SceneRecord& record, pictures::SharedImage picture,
+                QWidget* parent);
 
     const SceneRecord& record() const { return record_; }
     QRect clientArea() const;

@@ -40,7 +40,9 @@ constexpr std::array<PropertyInfo, 23> kProperties = {{
 
 } // namespace
 
-std::span<const PropertyInfo> propertyTable() { return kProperties; }
+std::span<const PropertyInfo> propertyTable() {
+    return kProperties;
+}
 
 const PropertyInfo* findProperty(std::uint8_t code) {
     for (const auto& info : kProperties)

@@ -58,10 +58,14 @@ struct PropertyInfo {
 
 constexpr unsigned kindBit(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Window: return 1u;
-    case ControlKind::Portrait: return 2u;
-    case ControlKind::InfoList: return 4u;
-    case ControlKind::Line: return 8u;
+    case ControlKind::Window:
+        return 1u;
+    case ControlKind::Portrait:
+        return 2u;
+    case ControlKind::InfoList:
+        return 4u;
+    case ControlKind::Line:
+        return 8u;
     }
     return 0u;
 }

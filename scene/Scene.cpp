@@ -4,10 +4,14 @@ namespace fg {
 
 QString interfaceName(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Portrait: return QStringLiteral("PictureBox");
-    case ControlKind::InfoList: return QStringLiteral("ListBox");
-    case ControlKind::Line: return QStringLiteral("Line");
-    case ControlKind::Window: break;
+    case ControlKind::Portrait:
+        return QStringLiteral("PictureBox");
+    case ControlKind::InfoList:
+        return QStringLiteral("ListBox");
+    case ControlKind::Line:
+        return QStringLiteral("Line");
+    case ControlKind::Window:
+        break;
     }
     return QStringLiteral("Form");
 }
@@ -25,7 +29,9 @@ SceneRecord defaultRecord(ControlKind kind) {
         record.backColor = colour::kWindowBackground;
         record.foreColor = colour::kWindowText;
         break;
-    case ControlKind::Line: record.borderColor = colour::kWindowText; break;
+    case ControlKind::Line:
+        record.borderColor = colour::kWindowText;
+        break;
     }
     return record;
 }

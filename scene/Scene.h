@@ -18,14 +18,14 @@ QString interfaceName(ControlKind kind); // "PictureBox", "Line", "ListBox"; "Fo
 // One record of a scene: the window or a control. The fields that a kind does not have keep
 // their defaults.
 struct SceneRecord {
-    int index = 0;     // place in the control order, the window being 0
+    int index = 0; // place in the control order, the window being 0
     QString name;
     ControlKind kind = ControlKind::Window;
     int container = 0; // index of the containing record: 0 the window, else a portrait
 
     // Window
     QString caption;
-    QByteArray icon;   // picture record
+    QByteArray icon; // picture record
     BorderStyle borderStyle = BorderStyle::Sizable;
     bool minButton = true, maxButton = true, showInTaskbar = true;
     Twips clientLeft = 0, clientTop = 0, clientWidth = 0, clientHeight = 0;

@@ -85,10 +85,10 @@ struct LineSource {
 
 // Stored settings that have no effect of their own but are carried like any property.
 enum class ExtraSetting : std::uint8_t {
-    WindowColour,      // a further window colour
-    WindowFlag,        // a further window flag
-    PortraitFlag,      // a further portrait flag (a border style of its own)
-    ListSettings,      // two further 16-bit list settings
+    WindowColour, // a further window colour
+    WindowFlag,   // a further window flag
+    PortraitFlag, // a further portrait flag (a border style of its own)
+    ListSettings, // two further 16-bit list settings
 };
 
 struct ExtraSource {

@@ -22,9 +22,10 @@ void checkStatus(const Status& status, const QString& interfaceName, const QStri
     if (inner.interfaceName == interfaceName && inner.operation == operation)
         cause = inner.cause;
     else
-        cause = QStringLiteral("%1: %2%3").arg(inner.interfaceName, inner.operation,
-                                               inner.cause.isEmpty() ? QString()
-                                                                     : QStringLiteral(" (%1)").arg(inner.cause));
+        cause =
+            QStringLiteral("%1: %2%3")
+                .arg(inner.interfaceName, inner.operation,
+                     inner.cause.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(inner.cause));
     throw RuntimeError(Failure{interfaceName, operation, cause});
 }
 

@@ -11,7 +11,12 @@
 namespace fg {
 namespace {
 
-enum Marker : std::uint8_t { kFirstChild = 0x01, kEndOfChildren = 0x02, kNextSibling = 0x03, kEndOfWindow = 0x04 };
+enum Marker : std::uint8_t {
+    kFirstChild = 0x01,
+    kEndOfChildren = 0x02,
+    kNextSibling = 0x03,
+    kEndOfWindow = 0x04
+};
 constexpr int kMaxNesting = 8;
 
 // ---- encoding --------------------------------------------------------------------------
@@ -22,7 +27,8 @@ public:
     void u16(std::uint32_t v) { u8(v), u8(v >> 8); }
     void u32(std::uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); }
     void i16(std::int32_t v) {
-        if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
+        if (v < std::numeric_limits<std::int16_t>::min() ||
+            v > std::numeric_limits<std::int16_t>::max())
             throw std::invalid_argument("a 16-bit value out of range: " + std::to_string(v));
         u16(std::uint32_t(std::uint16_t(std::int16_t(v))));
     }
@@ -63,10 +69,16 @@ void writeExtras(Writer& w, const SceneSource& scene, std::string_view control) 
         if (extra.control != control)
             continue;
         switch (extra.setting) {
-        case ExtraSetting::WindowColour: w.property(PropertyCode::ExtraColour), w.u32(extra.value); break;
+        case ExtraSetting::WindowColour:
+            w.property(PropertyCode::ExtraColour), w.u32(extra.value);
+            break;
         case ExtraSetting::WindowFlag:
-        case ExtraSetting::PortraitFlag: w.property(PropertyCode::ExtraFlag), w.u8(extra.value); break;
-        case ExtraSetting::ListSettings: w.property(PropertyCode::ListSettings), w.u32(extra.value); break;
+        case ExtraSetting::PortraitFlag:
+            w.property(PropertyCode::ExtraFlag), w.u8(extra.value);
+            break;
+        case ExtraSetting::ListSettings:
+            w.property(PropertyCode::ListSettings), w.u32(extra.value);
+            break;
         }
     }
 }
@@ -94,17 +106,22 @@ struct PortraitLook {
 
 PortraitLook lookOf(PortraitStyle style) {
     switch (style) {
-    case PortraitStyle::Flat: return {false, colour::kWindowBackground, colour::kWindowText};
-    case PortraitStyle::FlatMenu: return {false, colour::kMenu, colour::kWindowText};
-    case PortraitStyle::ThreeD: return {true, colour::kButtonFace, colour::kButtonText};
-    case PortraitStyle::ThreeDHighlightText: return {true, colour::kHighlightText, colour::kButtonText};
+    case PortraitStyle::Flat:
+        return {false, colour::kWindowBackground, colour::kWindowText};
+    case PortraitStyle::FlatMenu:
+        return {false, colour::kMenu, colour::kWindowText};
+    case PortraitStyle::ThreeD:
+        return {true, colour::kButtonFace, colour::kButtonText};
+    case PortraitStyle::ThreeDHighlightText:
+        return {true, colour::kHighlightText, colour::kButtonText};
     }
     return {true, colour::kButtonFace, colour::kButtonText};
 }
 
 class Encoder {
 public:
-    Encoder(const SceneSource& scene, const PictureLookup& pictures) : scene_(scene), pictures_(pictures) {}
+    Encoder(const SceneSource& scene, const PictureLookup& pictures)
+        : scene_(scene), pictures_(pictures) {}
 
     QByteArray encode() {
         const auto& win = scene_.window;
@@ -176,7 +193,8 @@ private:
         if (container.empty() && !scene_.lineOrder.empty()) {
             for (const int number : scene_.lineOrder) {
                 const std::string name = "Line" + std::to_string(number);
-                const auto it = std::ranges::find(scene_.lines, std::string_view(name), &LineSource::name);
+                const auto it =
+                    std::ranges::find(scene_.lines, std::string_view(name), &LineSource::name);
                 if (it == scene_.lines.end())
                     throw std::invalid_argument("the line order names an unknown " + name);
                 result.push_back(&*it);
@@ -193,7 +211,8 @@ private:
         if (item.list) {
             const ListSource& l = *item.list;
             writeRecord(out_, next_++, l.name, ControlKind::InfoList, [&](Writer& w) {
-                w.property(PropertyCode::Bounds), w.i16(l.left), w.i16(l.top), w.i16(l.width), w.i16(l.height);
+                w.property(PropertyCode::Bounds), w.i16(l.left), w.i16(l.top), w.i16(l.width),
+                    w.i16(l.height);
                 writeColour(w, PropertyCode::BackColor, l.backColor, colour::kWindowBackground);
                 writeColour(w, PropertyCode::ForeColor, l.foreColor, colour::kWindowText);
                 if (!l.visible)
@@ -206,7 +225,8 @@ private:
         const PortraitSource& p = *item.portrait;
         const PortraitLook look = lookOf(p.style);
         writeRecord(out_, next_++, p.name, ControlKind::Portrait, [&](Writer& w) {
-            w.property(PropertyCode::Bounds), w.i16(p.left), w.i16(p.top), w.i16(p.width), w.i16(p.height);
+            w.property(PropertyCode::Bounds), w.i16(p.left), w.i16(p.top), w.i16(p.width),
+                w.i16(p.height);
             writeColour(w, PropertyCode::BackColor, look.back, colour::kButtonFace);
             writeColour(w, PropertyCode::ForeColor, look.fore, colour::kButtonText);
             writePicture(w, PropertyCode::Picture, pictures_(scene_.window.name, p.name));
@@ -269,7 +289,8 @@ public:
             marker = readMarker();
         }
         if (marker != kEndOfWindow)
-            fail(pos_ - 1, QStringLiteral("expected the end of the window, found marker %1").arg(marker));
+            fail(pos_ - 1,
+                 QStringLiteral("expected the end of the window, found marker %1").arg(marker));
         if (pos_ != bytes_.size())
             fail(pos_, QStringLiteral("bytes after the end of the window"));
         validate(scene);
@@ -283,9 +304,10 @@ private:
 
     void need(qsizetype count, qsizetype limit, const char* what) const {
         if (count < 0 || pos_ + count > limit)
-            fail(pos_, QStringLiteral("%1 runs past the end of the %2")
-                           .arg(QLatin1String(what), limit == bytes_.size() ? QStringLiteral("scene")
-                                                                             : QStringLiteral("record")));
+            fail(pos_,
+                 QStringLiteral("%1 runs past the end of the %2")
+                     .arg(QLatin1String(what), limit == bytes_.size() ? QStringLiteral("scene")
+                                                                      : QStringLiteral("record")));
     }
     std::uint32_t u8(qsizetype limit, const char* what) {
         need(1, limit, what);
@@ -303,7 +325,9 @@ private:
         pos_ += 4;
         return v;
     }
-    std::int32_t i16(qsizetype limit, const char* what) { return std::int16_t(std::uint16_t(u16(limit, what))); }
+    std::int32_t i16(qsizetype limit, const char* what) {
+        return std::int16_t(std::uint16_t(u16(limit, what)));
+    }
     std::int32_t i32(qsizetype limit, const char* what) { return std::int32_t(u32(limit, what)); }
 
     std::uint8_t readMarker() { return std::uint8_t(u8(bytes_.size(), "a structure marker")); }
@@ -344,7 +368,8 @@ private:
 
         const int index = int(u8(end, "the control index"));
         if (index != expectedIndex)
-            fail(pos_ - 1, QStringLiteral("control index %1 where %2 belongs").arg(index).arg(expectedIndex));
+            fail(pos_ - 1,
+                 QStringLiteral("control index %1 where %2 belongs").arg(index).arg(expectedIndex));
         const qsizetype nameLength = u16(end, "the name length");
         need(nameLength + 1, end, "the name");
         const QString name = QString::fromLatin1(bytes_.data() + pos_, nameLength);
@@ -357,11 +382,20 @@ private:
         const std::uint32_t kindByte = u8(end, "the kind");
         ControlKind kind{};
         switch (kindByte) {
-        case 13: kind = ControlKind::Window; break;
-        case 0: kind = ControlKind::Portrait; break;
-        case 8: kind = ControlKind::InfoList; break;
-        case 23: kind = ControlKind::Line; break;
-        default: fail(pos_ - 1, QStringLiteral("unknown kind %1").arg(kindByte));
+        case 13:
+            kind = ControlKind::Window;
+            break;
+        case 0:
+            kind = ControlKind::Portrait;
+            break;
+        case 8:
+            kind = ControlKind::InfoList;
+            break;
+        case 23:
+            kind = ControlKind::Line;
+            break;
+        default:
+            fail(pos_ - 1, QStringLiteral("unknown kind %1").arg(kindByte));
         }
         SceneRecord r = defaultRecord(kind);
         r.index = index;
@@ -376,7 +410,8 @@ private:
                 break;
             const PropertyInfo* info = findProperty(code);
             if (!info)
-                fail(at, QStringLiteral("unknown property code 0x%1").arg(code, 2, 16, QLatin1Char('0')));
+                fail(at, QStringLiteral("unknown property code 0x%1")
+                             .arg(code, 2, 16, QLatin1Char('0')));
             if (!(info->kinds & kindBit(kind)))
                 fail(at, QStringLiteral("property %1 does not belong to a %2")
                              .arg(QLatin1String(info->name.data(), qsizetype(info->name.size())),
@@ -397,9 +432,15 @@ private:
             pos_ += length;
             return;
         }
-        case PropertyCode::BackColor: r.backColor = u32(end, "BackColor"); return;
-        case PropertyCode::ForeColor: r.foreColor = u32(end, "ForeColor"); return;
-        case PropertyCode::BorderColor: r.borderColor = u32(end, "BorderColor"); return;
+        case PropertyCode::BackColor:
+            r.backColor = u32(end, "BackColor");
+            return;
+        case PropertyCode::ForeColor:
+            r.foreColor = u32(end, "ForeColor");
+            return;
+        case PropertyCode::BorderColor:
+            r.borderColor = u32(end, "BorderColor");
+            return;
         case PropertyCode::Picture:
         case PropertyCode::Icon: {
             const qsizetype start = pos_;
@@ -417,28 +458,58 @@ private:
             r.borderStyle = BorderStyle(style);
             return;
         }
-        case PropertyCode::MinButton: r.minButton = u8(end, "MinButton") != 0; return;
-        case PropertyCode::MaxButton: r.maxButton = u8(end, "MaxButton") != 0; return;
-        case PropertyCode::ShowInTaskbar: r.showInTaskbar = u8(end, "ShowInTaskbar") != 0; return;
-        case PropertyCode::ClientLeft: r.clientLeft = i32(end, "ClientLeft"); return;
-        case PropertyCode::ClientTop: r.clientTop = i32(end, "ClientTop"); return;
-        case PropertyCode::ClientWidth: r.clientWidth = i32(end, "ClientWidth"); return;
-        case PropertyCode::ClientHeight: r.clientHeight = i32(end, "ClientHeight"); return;
+        case PropertyCode::MinButton:
+            r.minButton = u8(end, "MinButton") != 0;
+            return;
+        case PropertyCode::MaxButton:
+            r.maxButton = u8(end, "MaxButton") != 0;
+            return;
+        case PropertyCode::ShowInTaskbar:
+            r.showInTaskbar = u8(end, "ShowInTaskbar") != 0;
+            return;
+        case PropertyCode::ClientLeft:
+            r.clientLeft = i32(end, "ClientLeft");
+            return;
+        case PropertyCode::ClientTop:
+            r.clientTop = i32(end, "ClientTop");
+            return;
+        case PropertyCode::ClientWidth:
+            r.clientWidth = i32(end, "ClientWidth");
+            return;
+        case PropertyCode::ClientHeight:
+            r.clientHeight = i32(end, "ClientHeight");
+            return;
         case PropertyCode::Bounds:
             r.left = i16(end, "Left"), r.top = i16(end, "Top");
             r.width = i16(end, "Width"), r.height = i16(end, "Height");
             return;
-        case PropertyCode::Appearance: r.threeD = u8(end, "the appearance") != 0; return;
-        case PropertyCode::Visible: r.visible = u8(end, "Visible") != 0; return;
-        case PropertyCode::TabIndex: r.tabIndex = int(u16(end, "TabIndex")); return;
-        case PropertyCode::EndPoints:
-            r.x1 = i32(end, "X1"), r.y1 = i32(end, "Y1"), r.x2 = i32(end, "X2"), r.y2 = i32(end, "Y2");
+        case PropertyCode::Appearance:
+            r.threeD = u8(end, "the appearance") != 0;
             return;
-        case PropertyCode::ExtraColour: r.extraColour = u32(end, "a window colour"); return;
-        case PropertyCode::ExtraFlag: r.extraFlag = std::uint8_t(u8(end, "a flag")); return;
-        case PropertyCode::FixedValue: r.fixedValue = u32(end, "the fixed value"); return;
-        case PropertyCode::ListSettings: r.listSettings = u32(end, "the list settings"); return;
-        case PropertyCode::End: return;
+        case PropertyCode::Visible:
+            r.visible = u8(end, "Visible") != 0;
+            return;
+        case PropertyCode::TabIndex:
+            r.tabIndex = int(u16(end, "TabIndex"));
+            return;
+        case PropertyCode::EndPoints:
+            r.x1 = i32(end, "X1"), r.y1 = i32(end, "Y1"), r.x2 = i32(end, "X2"),
+            r.y2 = i32(end, "Y2");
+            return;
+        case PropertyCode::ExtraColour:
+            r.extraColour = u32(end, "a window colour");
+            return;
+        case PropertyCode::ExtraFlag:
+            r.extraFlag = std::uint8_t(u8(end, "a flag"));
+            return;
+        case PropertyCode::FixedValue:
+            r.fixedValue = u32(end, "the fixed value");
+            return;
+        case PropertyCode::ListSettings:
+            r.listSettings = u32(end, "the list settings");
+            return;
+        case PropertyCode::End:
+            return;
         }
     }
 
@@ -453,16 +524,19 @@ private:
         for (const auto& c : scene.controls) {
             record_ = c.index;
             if (names.contains(c.name.toCaseFolded()))
-                fail(offsets_[std::size_t(c.index)], QStringLiteral("the name %1 is used twice").arg(c.name));
+                fail(offsets_[std::size_t(c.index)],
+                     QStringLiteral("the name %1 is used twice").arg(c.name));
             names.insert(c.name.toCaseFolded());
             if (c.kind == ControlKind::Portrait || c.kind == ControlKind::InfoList) {
                 if (c.tabIndex < 0)
-                    fail(offsets_[std::size_t(c.index)], QStringLiteral("%1 has no TabIndex").arg(c.name));
+                    fail(offsets_[std::size_t(c.index)],
+                         QStringLiteral("%1 has no TabIndex").arg(c.name));
                 tabIndices.push_back(c.tabIndex);
             }
             // Where the control stands in the window's client area, in twips.
             Twips originX = 0, originY = 0;
-            for (int at = c.container; at != 0; at = scene.controls[std::size_t(at - 1)].container) {
+            for (int at = c.container; at != 0;
+                 at = scene.controls[std::size_t(at - 1)].container) {
                 const SceneRecord& holder = scene.controls[std::size_t(at - 1)];
                 const Twips border = (holder.threeD ? 2 : 1) * kTwipsPerPixel;
                 originX += holder.left + border;
@@ -471,18 +545,22 @@ private:
             auto inside = [&](Twips x, Twips y) {
                 return x >= 0 && y >= 0 && x <= w.clientWidth && y <= w.clientHeight;
             };
-            const bool ok = c.kind == ControlKind::Line
-                                ? inside(originX + c.x1, originY + c.y1) && inside(originX + c.x2, originY + c.y2)
-                                : c.width >= 0 && c.height >= 0 && inside(originX + c.left, originY + c.top) &&
-                                      inside(originX + c.left + c.width, originY + c.top + c.height);
+            const bool ok =
+                c.kind == ControlKind::Line
+                    ? inside(originX + c.x1, originY + c.y1) &&
+                          inside(originX + c.x2, originY + c.y2)
+                    : c.width >= 0 && c.height >= 0 && inside(originX + c.left, originY + c.top) &&
+                          inside(originX + c.left + c.width, originY + c.top + c.height);
             if (!ok)
-                fail(offsets_[std::size_t(c.index)], QStringLiteral("%1 lies outside the client area").arg(c.name));
+                fail(offsets_[std::size_t(c.index)],
+                     QStringLiteral("%1 lies outside the client area").arg(c.name));
         }
         std::ranges::sort(tabIndices);
         for (std::size_t i = 0; i < tabIndices.size(); ++i) {
             if (tabIndices[i] != int(i)) {
                 record_ = 0;
-                fail(0, QStringLiteral("the TabIndex values are not exactly 0 to %1").arg(tabIndices.size() - 1));
+                fail(0, QStringLiteral("the TabIndex values are not exactly 0 to %1")
+                            .arg(tabIndices.size() - 1));
             }
         }
     }
@@ -497,7 +575,8 @@ private:
 
 } // namespace
 
-SceneFormatError::SceneFormatError(const QString& scene, int record, qsizetype offset, const QString& reason)
+SceneFormatError::SceneFormatError(const QString& scene, int record, qsizetype offset,
+                                   const QString& reason)
     : std::runtime_error(QStringLiteral("scene %1, record %2, byte %3: %4")
                              .arg(scene)
                              .arg(record)
@@ -510,6 +589,8 @@ QByteArray encodeScene(const SceneSource& source, const PictureLookup& pictures)
     return Encoder(source, pictures).encode();
 }
 
-Scene decodeScene(QByteArrayView bytes, const QString& sceneName) { return Decoder(bytes, sceneName).decode(); }
+Scene decodeScene(QByteArrayView bytes, const QString& sceneName) {
+    return Decoder(bytes, sceneName).decode();
+}
 
 } // namespace fg

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
-
 #include <xcb/xcb.h>
 
 namespace fg {
@@ -31,8 +30,8 @@ void skipTaskbar(QWidget& window) {
     if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE)
         return;
     window.winId(); // creates the native window
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window.winId()), state, XCB_ATOM_ATOM, 32, 1,
-                        &skip);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window.winId()), state,
+                        XCB_ATOM_ATOM, 32, 1, &skip);
     xcb_flush(connection);
 }
 
@@ -40,13 +39,17 @@ void skipTaskbar(QWidget& window) {
 
 void applyWindowFrame(QWidget& window, BorderStyle style, bool showInTaskbar, const QRect& client) {
     switch (style) {
-    case BorderStyle::Sizable: window.setWindowFlags(Qt::Window); break;
+    case BorderStyle::Sizable:
+        window.setWindowFlags(Qt::Window);
+        break;
     case BorderStyle::FixedDialog:
-        window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint);
         break;
     case BorderStyle::SizableToolWindow:
-        window.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        window.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowCloseButtonHint);
         break;
     }
     window.setGeometry(client);

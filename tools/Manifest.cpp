@@ -7,8 +7,8 @@
 namespace fg::tools {
 
 QByteArray Manifest::imageFor(std::string_view window, std::string_view use) const {
-    return files.value(QString::fromLatin1(window.data(), qsizetype(window.size())) + QLatin1Char('.') +
-                       QString::fromLatin1(use.data(), qsizetype(use.size())));
+    return files.value(QString::fromLatin1(window.data(), qsizetype(window.size())) +
+                       QLatin1Char('.') + QString::fromLatin1(use.data(), qsizetype(use.size())));
 }
 
 Manifest readManifest(const QString& contentDirectory) {
@@ -24,7 +24,8 @@ Manifest readManifest(const QString& contentDirectory) {
             continue;
         const QList<QByteArray> columns = line.split('\t');
         if (columns.size() != 8)
-            throw std::runtime_error("manifest.tsv line " + std::to_string(i + 1) + ": expected 8 columns");
+            throw std::runtime_error("manifest.tsv line " + std::to_string(i + 1) +
+                                     ": expected 8 columns");
         QFile image(directory.filePath(QString::fromUtf8(columns[0])));
         if (!image.open(QIODevice::ReadOnly))
             throw std::runtime_error("cannot read " + image.fileName().toStdString());

@@ -16,8 +16,9 @@
 namespace {
 
 const fg::SceneSource* sceneNamed(std::string_view name) {
-    for (const fg::SceneSource* scene : {&fg::gallery::kForm1Scene, &fg::trees::kForm2Scene, &fg::trees::kForm3Scene,
-                                         &fg::trees::kForm4Scene, &fg::trees::kForm5Scene, &fg::trees::kForm6Scene})
+    for (const fg::SceneSource* scene :
+         {&fg::gallery::kForm1Scene, &fg::trees::kForm2Scene, &fg::trees::kForm3Scene,
+          &fg::trees::kForm4Scene, &fg::trees::kForm5Scene, &fg::trees::kForm6Scene})
         if (scene->window.name == name)
             return scene;
     return nullptr;
@@ -25,17 +26,20 @@ const fg::SceneSource* sceneNamed(std::string_view name) {
 
 QByteArray asCppSource(const QString& window, const QByteArray& stored) {
     QByteArray out;
-    out += "// Made by scene_encoder from the authored scene of " + window.toLatin1() + ": do not edit.\n";
+    out += "// Made by scene_encoder from the authored scene of " + window.toLatin1() +
+           ": do not edit.\n";
     out += "#include <QByteArrayView>\n\nnamespace fg::stored {\n\n";
     out += "QByteArrayView " + window.toLatin1() + "() {\n    static const char bytes[] =\n";
     // Three-digit octal escapes: no escape can swallow the character after it.
     for (qsizetype i = 0; i < stored.size(); i += 32) {
         out += "        \"";
         for (qsizetype j = i; j < qMin(i + 32, stored.size()); ++j)
-            out += QByteArray::number(std::uint8_t(stored[j]), 8).rightJustified(3, '0').prepend('\\');
+            out +=
+                QByteArray::number(std::uint8_t(stored[j]), 8).rightJustified(3, '0').prepend('\\');
         out += "\"\n";
     }
-    out += "        ;\n    return QByteArrayView(bytes, " + QByteArray::number(stored.size()) + ");\n}\n\n";
+    out += "        ;\n    return QByteArrayView(bytes, " + QByteArray::number(stored.size()) +
+           ");\n}\n\n";
     out += "} // namespace fg::stored\n";
     return out;
 }
@@ -54,14 +58,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        const fg::tools::Manifest manifest = fg::tools::readManifest(QString::fromLocal8Bit(argv[2]));
-        const QByteArray stored = fg::encodeScene(*scene, [&](std::string_view form, std::string_view use) {
-            const QByteArray file = manifest.imageFor(form, use);
-            return file.isEmpty() ? QByteArray() : fg::pictures::makePictureRecord(file);
-        });
+        const fg::tools::Manifest manifest =
+            fg::tools::readManifest(QString::fromLocal8Bit(argv[2]));
+        const QByteArray stored =
+            fg::encodeScene(*scene, [&](std::string_view form, std::string_view use) {
+                const QByteArray file = manifest.imageFor(form, use);
+                return file.isEmpty() ? QByteArray() : fg::pictures::makePictureRecord(file);
+            });
         fg::decodeScene(stored, window); // what the program cannot load must not be built
         QFile out(QString::fromLocal8Bit(argv[3]));
-        if (!out.open(QIODevice::WriteOnly) || out.write(asCppSource(window, stored)) < 0 || !out.flush()) {
+        if (!out.open(QIODevice::WriteOnly) || out.write(asCppSource(window, stored)) < 0 ||
+            !out.flush()) {
             std::fprintf(stderr, "scene_encoder: cannot write %s\n", argv[3]);
             return 1;
         }

@@ -1,7 +1,6 @@
 // The family-tree window Form2: every control with its stored properties, one row each.
-#include "trees/TreeScenes.h"
-
 #include "family/Family.h"
+#include "trees/TreeScenes.h"
 
 #include <array>
 
@@ -66,7 +65,8 @@ constexpr std::array kExtras = std::to_array<ExtraSource>({
 } // namespace
 
 const SceneSource kForm2Scene = {
-    .window = {"Form2", "Kelvorn von ", family::kForm2CaptionName, BorderStyle::Sizable, 3450, 2130, 7305, 7335, colour::kGreen},
+    .window = {"Form2", "Kelvorn von ", family::kForm2CaptionName, BorderStyle::Sizable, 3450, 2130,
+               7305, 7335, colour::kGreen},
     .portraits = kPortraits,
     .list = {"List1", 4200, 3960, 2655, 1620, colour::kMaroon, colour::kYellow, kHidden, 2},
     .lines = kLines,

@@ -1,7 +1,6 @@
 // The family-tree window Form3: every control with its stored properties, one row each.
-#include "trees/TreeScenes.h"
-
 #include "family/Family.h"
+#include "trees/TreeScenes.h"
 
 #include <array>
 
@@ -51,7 +50,8 @@ constexpr std::array kLines = std::to_array<LineSource>({
 } // namespace
 
 const SceneSource kForm3Scene = {
-    .window = {"Form3", "Kelvorn von ", family::kForm3CaptionName, BorderStyle::Sizable, 3255, 2325, 6165, 6975, colour::kHighlight},
+    .window = {"Form3", "Kelvorn von ", family::kForm3CaptionName, BorderStyle::Sizable, 3255, 2325,
+               6165, 6975, colour::kHighlight},
     .portraits = kPortraits,
     .list = {"List1", 3000, 3480, 2895, 1425, colour::kHighlight, colour::kWindowText, kHidden, 0},
     .lines = kLines,

@@ -1,7 +1,6 @@
 // The family-tree window Form4: every control with its stored properties, one row each.
-#include "trees/TreeScenes.h"
-
 #include "family/Family.h"
+#include "trees/TreeScenes.h"
 
 #include <array>
 
@@ -44,9 +43,11 @@ constexpr std::array kLines = std::to_array<LineSource>({
 } // namespace
 
 const SceneSource kForm4Scene = {
-    .window = {"Form4", "Kelvorn von ", family::kForm4CaptionName, BorderStyle::Sizable, 3450, 2325, 6090, 5970, colour::kWindowBackground},
+    .window = {"Form4", "Kelvorn von ", family::kForm4CaptionName, BorderStyle::Sizable, 3450, 2325,
+               6090, 5970, colour::kWindowBackground},
     .portraits = kPortraits,
-    .list = {"List1", 120, 3840, 2415, 1230, colour::kInactiveBorder, colour::kWindowText, kHidden, 8},
+    .list = {"List1", 120, 3840, 2415, 1230, colour::kInactiveBorder, colour::kWindowText, kHidden,
+             8},
     .lines = kLines,
 };
 

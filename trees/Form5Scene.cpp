@@ -1,7 +1,6 @@
 // The family-tree window Form5: every control with its stored properties, one row each.
-#include "trees/TreeScenes.h"
-
 #include "family/Family.h"
+#include "trees/TreeScenes.h"
 
 #include <array>
 
@@ -52,7 +51,8 @@ constexpr std::array kExtras = std::to_array<ExtraSource>({
 } // namespace
 
 const SceneSource kForm5Scene = {
-    .window = {"Form5", "Kelvorn von ", family::kForm5CaptionName, BorderStyle::SizableToolWindow, 4455, 2085, 5490, 5235, colour::kWindowBackground},
+    .window = {"Form5", "Kelvorn von ", family::kForm5CaptionName, BorderStyle::SizableToolWindow,
+               4455, 2085, 5490, 5235, colour::kWindowBackground},
     .portraits = kPortraits,
     .list = {"List1", 0, 960, 2775, 1425, colour::kAppWorkspace, colour::kWindowText, kHidden, 2},
     .lines = kLines,

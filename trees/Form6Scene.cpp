@@ -1,7 +1,6 @@
 // The family-tree window Form6: every control with its stored properties, one row each.
-#include "trees/TreeScenes.h"
-
 #include "family/Family.h"
+#include "trees/TreeScenes.h"
 
 #include <array>
 
@@ -73,7 +72,8 @@ constexpr std::array kLines = std::to_array<LineSource>({
 } // namespace
 
 const SceneSource kForm6Scene = {
-    .window = {"Form6", "Kelvorn von ", family::kForm6CaptionName, BorderStyle::Sizable, 2655, 2325, 7620, 8955, 0x007DAE8E},
+    .window = {"Form6", "Kelvorn von ", family::kForm6CaptionName, BorderStyle::Sizable, 2655, 2325,
+               7620, 8955, 0x007DAE8E},
     .portraits = kPortraits,
     .list = {"List1", 240, 4920, 2775, 1230, colour::kWhite, colour::kWindowText, kHidden, 0},
     .lines = kLines,

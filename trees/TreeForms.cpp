@@ -26,7 +26,8 @@ Status runHoverRow(FormInstance& form, const HoverRow& row) {
 
 FormClass makeTreeClass(const char* name, QByteArrayView storedScene) {
     FormClass form{QLatin1String(name), storedScene, {}};
-    form.events.push_back({QStringLiteral("Form"), Event::MouseMove, QStringLiteral("Form_MouseMove"), Form_MouseMove});
+    form.events.push_back({QStringLiteral("Form"), Event::MouseMove,
+                           QStringLiteral("Form_MouseMove"), Form_MouseMove});
     for (const HoverRow& row : hoverTable()) {
         if (row.window != name)
             continue;

@@ -36,19 +36,24 @@ void release(QWidget& window, QPoint position) {
     processEvents();
 }
 
-void moveTo(QWidget& window, QPoint position, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+void moveTo(QWidget& window, QPoint position, Qt::MouseButtons buttons,
+            Qt::KeyboardModifiers modifiers) {
     // As QTest::mouseMove, but with the given buttons and modifiers held.
     QWindow* w = handle(window);
     const QPointF local(position);
     QTest::lastMouseTimestamp += 1;
-    qt_handleMouseEvent(w, local, w->mapToGlobal(local), buttons, Qt::NoButton, QEvent::MouseMove, modifiers,
-                        QTest::lastMouseTimestamp);
+    qt_handleMouseEvent(w, local, w->mapToGlobal(local), buttons, Qt::NoButton, QEvent::MouseMove,
+                        modifiers, QTest::lastMouseTimestamp);
     processEvents();
 }
 
-void processEvents() { QCoreApplication::processEvents(); }
+void processEvents() {
+    QCoreApplication::processEvents();
+}
 
-QImage grab(QWidget& window) { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage grab(QWidget& window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 QPoint centreOf(const FormWindow& window, const QString& control) {
     if (QWidget* widget = window.widgetOf(control))
