@@ -148,6 +148,14 @@ TEST_F(TreeScene, EveryLineJoinsPortraitsOrOtherLines) {
             const QStringList noBranch = linesOfNoBranch(expected.name);
             for (const QString& name : noBranch)
                 EXPECT_NE(window.record(name), nullptr) << name.toStdString();
+            if (expected.name == std::string_view("Form2")) {
+                // Form2's Line8 stands inside Picture4, below its client area.
+                const SceneRecord* nested = window.record(QStringLiteral("Line8"));
+                const SceneRecord* holder = window.record(QStringLiteral("Picture4"));
+                ASSERT_TRUE(nested && holder);
+                EXPECT_EQ(nested->container, holder->index);
+                EXPECT_GT(std::min(nested->y1, nested->y2), holder->height);
+            }
             const auto portraits = recordsOf(window, ControlKind::Portrait);
             const auto lines = recordsOf(window, ControlKind::Line);
             for (const SceneRecord* line : lines) {
