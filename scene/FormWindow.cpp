@@ -87,6 +87,14 @@ void FormWindow::build() {
             widget = new InfoList(record, parent);
         }
         widget->move(origin + QPoint(toPixels(record.left), toPixels(record.top)));
+        if (record.container != 0) {
+            // A nested control is cut at its portrait's client area, for drawing and for the
+            // mouse; where none of it lies inside, a mask wholly outside it shows nothing.
+            const QRect inside =
+                widget->geometry().intersected(static_cast<PortraitBox*>(parent)->clientArea());
+            widget->setMask(inside.isEmpty() ? QRegion(-1, -1, 1, 1)
+                                             : QRegion(inside.translated(-widget->pos())));
+        }
         widget->setVisible(record.visible);
         loaded.widget = widget;
         tabOrder.emplace_back(record.tabIndex, widget);
