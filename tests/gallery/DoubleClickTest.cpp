@@ -9,6 +9,7 @@ namespace fg::test {
 namespace {
 
 const QStringList kTreeWindows = {"Form2", "Form3", "Form4", "Form5", "Form6"};
+const QRect kForm2ClientArea(230, 142, 487, 489); // 3450, 2130, 7305 x 7335 twips
 
 class DoubleClick : public GalleryTest {
 protected:
@@ -30,53 +31,53 @@ TEST_F(DoubleClick, OnPicture1ShowsItsFamilyThenOpensForm2AndWaits) {
     const ClickCase& picture1 = *clickCase(1);
     GalleryState whileOpen;
     FormInstance* firstInstance = nullptr;
-    bool shown = false;
-    whenModalShows([&](QWidget& modal) {
-        shown = true;
-        firstInstance = tree("Form2");
-        if (!firstInstance) {
-            ADD_FAILURE() << "Form2's reference is empty while its window shows";
+    {
+        WhenModalShows first(gallery(), [&](QWidget& modal) {
+            firstInstance = tree("Form2");
+            EXPECT_EQ(QApplication::activeModalWidget(), &modal);
+            if (!firstInstance || firstInstance->window() != &modal) {
+                ADD_FAILURE() << "the modal window is not Form2 of its reference";
+                modal.close();
+                return;
+            }
+            EXPECT_EQ(modal.geometry(), kForm2ClientArea);
+
+            whileOpen = state();
+            EXPECT_EQ(whileOpen.list.size(), 1u);
+            EXPECT_EQ(whileOpen, viewOf(picture1, true, whileOpen.list));
+            // Picture11 would show its own family, the background would hide the list.
+            click(gallery(), centreOf(gallery(), picture(11)));
+            click(gallery(), {860, 60});
+            EXPECT_EQ(state(), whileOpen) << "the gallery takes no clicks while Form2 is open";
+
+            // Leave Form2 other than it opened: the pointer over its root portrait fills its list.
+            FormWindow& form2 = *firstInstance->window();
+            moveTo(form2, centreOf(form2, picture(1)));
+            EXPECT_FALSE(listLines(form2).isEmpty());
             modal.close();
-            return;
-        }
-        EXPECT_EQ(&modal, firstInstance->window());
-        EXPECT_EQ(QApplication::activeModalWidget(), &modal);
-        EXPECT_EQ(modal.geometry(), QRect(230, 142, 487, 489));
-
-        whileOpen = state();
-        EXPECT_EQ(whileOpen.list.size(), 1u);
-        EXPECT_EQ(whileOpen, viewOf(picture1, true, whileOpen.list));
-        // Picture11 would show its own family, the background would hide the list.
-        click(gallery(), centreOf(gallery(), picture(11)));
-        click(gallery(), {860, 60});
-        EXPECT_EQ(state(), whileOpen) << "the gallery takes no clicks while Form2 is open";
-
-        // Leave Form2 other than it opened: the pointer over its root portrait fills its list.
-        FormWindow& form2 = *firstInstance->window();
-        moveTo(form2, centreOf(form2, picture(1)));
-        EXPECT_FALSE(listLines(form2).isEmpty());
-        modal.close();
-    });
-    doubleClick(gallery(), centreOf(gallery(), picture(1)));
-    ASSERT_TRUE(shown);
+        });
+        doubleClick(gallery(), centreOf(gallery(), picture(1)));
+        ASSERT_TRUE(first.ran());
+    }
+    ASSERT_NE(firstInstance, nullptr);
     EXPECT_EQ(state(), whileOpen) << "the gallery keeps the view and the name";
     EXPECT_FALSE(firstInstance->isLoaded()) << "closing unloads Form2";
     EXPECT_EQ(openedWindows(), QStringList{"Form2"});
 
     // The second opening shows the same instance, loaded again from its stored scene.
-    shown = false;
-    whenModalShows([&](QWidget& modal) {
-        shown = true;
+    WhenModalShows second(gallery(), [&](QWidget& modal) {
         EXPECT_EQ(tree("Form2"), firstInstance);
-        EXPECT_EQ(&modal, firstInstance->window());
-        EXPECT_EQ(modal.geometry(), QRect(230, 142, 487, 489));
-        FormWindow& form2 = *firstInstance->window();
-        EXPECT_FALSE(form2.isControlVisible(QStringLiteral("List1")));
-        EXPECT_TRUE(listLines(form2).isEmpty());
+        auto* form2 = qobject_cast<FormWindow*>(&modal);
+        if (form2) {
+            EXPECT_EQ(form2->geometry(), kForm2ClientArea);
+            EXPECT_FALSE(form2->isControlVisible(QStringLiteral("List1")));
+            EXPECT_TRUE(listLines(*form2).isEmpty());
+        }
         modal.close();
     });
     doubleClick(gallery(), centreOf(gallery(), picture(1)));
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(second.ran());
+    EXPECT_EQ(tree("Form2"), firstInstance);
     EXPECT_EQ(state(), whileOpen);
     EXPECT_TRUE(reports.empty());
 }
@@ -92,15 +93,16 @@ TEST_F(DoubleClick, OpensTheTreeWindowOfItsPortrait) {
         open();
         ASSERT_TRUE(clickAlong(routeTo(c.portrait)));
         QString opened;
-        whenModalShows([&](QWidget& modal) {
+        WhenModalShows tree(gallery(), [&](QWidget& modal) {
             for (const QString& window : kTreeWindows)
-                if (tree(window) && tree(window)->window() == &modal)
+                if (this->tree(window) && this->tree(window)->window() == &modal)
                     opened = window;
             modal.close();
         });
         doubleClick(gallery(), centreOf(gallery(), picture(c.portrait)));
+        EXPECT_TRUE(tree.ran());
         EXPECT_EQ(opened, QString::fromLatin1(c.window));
-        EXPECT_EQ(openedWindows(), QStringList{opened});
+        EXPECT_EQ(openedWindows(), QStringList{QString::fromLatin1(c.window)});
         const GalleryState after = state();
         ASSERT_EQ(after.list.size(), 1u);
         EXPECT_EQ(after, viewOf(*clickCase(c.portrait), true, after.list));
@@ -119,7 +121,7 @@ TEST_F(DoubleClick, OnAnyOtherPortraitOpensNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE("Picture" + std::to_string(c.portrait));
         raiseClick(c.view);
-        ModalGuard guard;
+        ModalGuard guard(gallery());
         doubleClick(gallery(), centreOf(gallery(), picture(c.portrait)));
         EXPECT_FALSE(guard.opened());
         const GalleryState afterDoubleClick = state();

@@ -59,6 +59,10 @@ const FailureCase kCases[] = {
 };
 // clang-format on
 
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class HandlerFailure : public GalleryTest, public ::testing::WithParamInterface<FailureCase> {
 protected:
     void raiseAtFault(const FailureCase& c) {
@@ -144,7 +148,7 @@ TEST_F(OpeningFailure, ReportsTheWindowAndOpensNothing) {
     open();
     FaultInjection::failFirst(QStringLiteral("Form2"), QStringLiteral("Show"));
     {
-        ModalGuard guard;
+        ModalGuard guard(gallery());
         doubleClick(gallery(), centreOf(gallery(), picture(1)));
         EXPECT_FALSE(guard.opened());
     }
@@ -159,11 +163,12 @@ TEST_F(OpeningFailure, ReportsTheWindowAndOpensNothing) {
     FormInstance* made = runtime->programReference(QStringLiteral("Form2")).get();
     ASSERT_NE(made, nullptr);
     bool shown = false;
-    whenModalShows([&](QWidget& modal) {
+    WhenModalShows second(gallery(), [&](QWidget& modal) {
         shown = &modal == made->window();
         modal.close();
     });
     doubleClick(gallery(), centreOf(gallery(), picture(1)));
+    EXPECT_TRUE(second.ran());
     EXPECT_TRUE(shown);
     EXPECT_EQ(runtime->programReference(QStringLiteral("Form2")).get(), made);
     EXPECT_EQ(reports.size(), 1u);

@@ -92,13 +92,33 @@ void GalleryTest::raiseClick(int portrait) {
     EXPECT_EQ(CountedReference::outstanding(), 0) << "after the click on Picture" << portrait;
 }
 
-ModalGuard::ModalGuard() {
+WhenModalShows::WhenModalShows(const QWidget& gallery, std::function<void(QWidget& modal)> during) {
     timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened_ = true;
-            modal->close();
+    QObject::connect(&timer_, &QTimer::timeout, [this, &gallery, during = std::move(during)] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            timer_.stop();
+            ran_ = true;
+            during(*modal);
+        } else if (elapsed_.hasExpired(2000)) {
+            timer_.stop();
+            ADD_FAILURE() << "no modal window showed";
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window != &gallery && window->isVisible())
+                    window->close();
         }
+    });
+    elapsed_.start();
+    timer_.start();
+}
+
+ModalGuard::ModalGuard(const QWidget& gallery) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this, &gallery] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window != &gallery && window->isVisible()) {
+                opened_ = true;
+                window->close();
+            }
     });
     timer_.start();
 }

@@ -5,7 +5,9 @@
 #include "ExpectedClicks.h"
 #include "tests/support/GuiTest.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -52,11 +54,25 @@ private:
     FormWindow* gallery_ = nullptr;
 };
 
-// Closes every modal window that opens while it lives, and tells whether one did: a test
-// that expects none to open does not hang if one does.
+// While it lives, runs `during` once from inside the next modal window's event loop. If no
+// modal window shows within two seconds, the test fails and every other window that shows
+// is closed, so that a window opened without modality does not hang the test.
+class WhenModalShows {
+public:
+    WhenModalShows(const QWidget& gallery, std::function<void(QWidget& modal)> during);
+    bool ran() const { return ran_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer elapsed_;
+    bool ran_ = false;
+};
+
+// Closes every window besides the gallery that shows while it lives, and tells whether one
+// did: a test that expects none to open does not hang if one does.
 class ModalGuard {
 public:
-    ModalGuard();
+    explicit ModalGuard(const QWidget& gallery);
     bool opened() const { return opened_; }
 
 private:

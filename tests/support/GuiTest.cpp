@@ -84,14 +84,24 @@ QStringList listLines(const FormWindow& window, const QString& list) {
 void whenModalShows(std::function<void(QWidget& modal)> during) {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, during = std::move(during)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        during(*modal);
-    });
+    QObject::connect(timer, &QTimer::timeout,
+                     [timer, during = std::move(during), waited = 0]() mutable {
+                         QWidget* modal = QApplication::activeModalWidget();
+                         if (!modal || !modal->isVisible()) {
+                             // A window shown without modality would leave its Show waiting for
+                             // ever.
+                             if ((waited += timer->interval()) < 3000)
+                                 return;
+                             timer->stop();
+                             timer->deleteLater();
+                             ADD_FAILURE() << "no modal window showed within 3 seconds";
+                             QApplication::closeAllWindows();
+                             return;
+                         }
+                         timer->stop();
+                         timer->deleteLater();
+                         during(*modal);
+                     });
     timer->start();
 }
 

@@ -41,7 +41,8 @@ QStringList visibleNames(const FormWindow& window, ControlKind kind);
 // The lines of an info list.
 QStringList listLines(const FormWindow& window, const QString& list = QStringLiteral("List1"));
 
-// Runs `during` once the next modal window is showing, from inside its event loop.
+// Runs `during` once the next modal window is showing, from inside its event loop; fails the
+// test and closes the windows when none shows within 3 seconds.
 void whenModalShows(std::function<void(QWidget& modal)> during);
 
 // A runtime for one test: error reports are collected, fault injection is off at the start
