@@ -28,6 +28,9 @@ InfoList::InfoList(const SceneRecord& record, QWidget* parent) : QListWidget(par
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setFocusPolicy(Qt::TabFocus);
+    // The list only shows lines: its colours stay BackColor and ForeColor, also when it takes
+    // the focus from a portrait that hides.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setTextElideMode(Qt::ElideNone);
 
     // The font by pixel size, so that the rows keep their height on any screen; condensed and
