@@ -3,6 +3,7 @@
 #include "scene/Colour.h"
 #include "scene/Twips.h"
 
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace fg {
@@ -14,6 +15,14 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), InfoList::kRowHeight};
+    }
+    // No focus frame: styles such as Fusion draw it as a tinted fill over the whole row, so
+    // that the list no longer shows its BackColor once it has the keyboard focus.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
     }
 };
 
