@@ -15,6 +15,24 @@
 #include <QPainter>
 
 namespace fg {
+namespace {
+
+// Decodes one stored picture, if there is one. A picture that fails is reported once, naming
+// its owner and the reason, and left out, so that its box or window shows its BackColor.
+template <typename Decode>
+auto decodeReported(FormsRuntime& runtime, const QByteArray& record, const QString& owner,
+                    const QString& property, Decode decode) -> decltype(decode(record)) {
+    if (record.isEmpty())
+        return {};
+    try {
+        return decode(record);
+    } catch (const pictures::PictureError& error) {
+        runtime.report({owner, property, QString::fromStdString(error.what())});
+        return {};
+    }
+}
+
+} // namespace
 
 FormWindow::FormWindow(FormInstance& instance, Scene scene)
     : instance_(instance), scene_(std::move(scene)) {
@@ -32,22 +50,11 @@ void FormWindow::applyFrame() {
     const QRect client(toPixels(w.clientLeft), toPixels(w.clientTop), toPixels(w.clientWidth),
                        toPixels(w.clientHeight));
     applyWindowFrame(*this, w.borderStyle, w.showInTaskbar, client);
-    if (!w.icon.isEmpty()) {
-        try {
-            setWindowIcon(pictures::PictureCache::instance().icon(w.icon));
-        } catch (const pictures::PictureError& error) {
-            instance_.runtime().report(
-                {w.name, QStringLiteral("Icon"), QString::fromStdString(error.what())});
-        }
-    }
-    if (!w.picture.isEmpty()) {
-        try {
-            background_ = pictures::PictureCache::instance().decode(w.picture);
-        } catch (const pictures::PictureError& error) {
-            instance_.runtime().report(
-                {w.name, QStringLiteral("Picture"), QString::fromStdString(error.what())});
-        }
-    }
+    auto& cache = pictures::PictureCache::instance();
+    setWindowIcon(decodeReported(instance_.runtime(), w.icon, w.name, QStringLiteral("Icon"),
+                                 [&](const QByteArray& r) { return cache.icon(r); }));
+    background_ = decodeReported(instance_.runtime(), w.picture, w.name, QStringLiteral("Picture"),
+                                 [&](const QByteArray& r) { return cache.decode(r); });
 }
 
 void FormWindow::build() {
@@ -72,16 +79,10 @@ void FormWindow::build() {
         }
         QWidget* widget = nullptr;
         if (record.kind == ControlKind::Portrait) {
-            pictures::SharedImage picture;
-            if (!record.picture.isEmpty()) {
-                try {
-                    picture = pictures::PictureCache::instance().decode(record.picture);
-                } catch (const pictures::PictureError& error) {
-                    instance_.runtime().report({scene_.window.name + QLatin1Char('.') + record.name,
-                                                QStringLiteral("Picture"),
-                                                QString::fromStdString(error.what())});
-                }
-            }
+            pictures::SharedImage picture = decodeReported(
+                instance_.runtime(), record.picture,
+                scene_.window.name + QLatin1Char('.') + record.name, QStringLiteral("Picture"),
+                [](const QByteArray& r) { return pictures::PictureCache::instance().decode(r); });
             widget = new PortraitBox(*this, record, std::move(picture), parent);
         } else {
             widget = new InfoList(record, parent);

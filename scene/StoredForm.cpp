@@ -147,25 +147,7 @@ public:
             w.property(PropertyCode::FixedValue), w.u32(kFixedValue);
             writeExtras(w, scene_, win.name);
         });
-        const auto top = windowedIn({});
-        if (!top.empty() || !linesIn({}).empty()) {
-            out_.u8(kFirstChild);
-            bool first = true;
-            auto separate = [&] {
-                if (!first)
-                    out_.u8(kNextSibling);
-                first = false;
-            };
-            for (const auto& item : top) {
-                separate();
-                writeWindowed(item);
-            }
-            for (const LineSource* line : linesIn({})) {
-                separate();
-                writeLine(*line);
-            }
-            out_.u8(kEndOfChildren);
-        }
+        writeChildren({});
         out_.u8(kEndOfWindow);
         return out_.take();
     }
@@ -238,18 +220,24 @@ private:
             w.property(PropertyCode::FixedValue), w.u32(kFixedValue);
             writeExtras(w, scene_, p.name);
         });
-        const auto nested = windowedIn(p.name);
-        const auto nestedLines = linesIn(p.name);
-        if (nested.empty() && nestedLines.empty())
+        writeChildren(p.name);
+    }
+
+    // The controls that a container holds: windowed ones first, then lines, each list framed
+    // by the first-child and end markers and its members parted by the next-sibling marker.
+    void writeChildren(std::string_view container) {
+        const auto windowed = windowedIn(container);
+        const auto lines = linesIn(container);
+        if (windowed.empty() && lines.empty())
             return;
         out_.u8(kFirstChild);
         bool first = true;
-        for (const auto& child : nested) {
+        for (const auto& child : windowed) {
             if (!std::exchange(first, false))
                 out_.u8(kNextSibling);
             writeWindowed(child);
         }
-        for (const LineSource* line : nestedLines) {
+        for (const LineSource* line : lines) {
             if (!std::exchange(first, false))
                 out_.u8(kNextSibling);
             writeLine(*line);
